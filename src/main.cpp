@@ -1,0 +1,44 @@
+#include "averager.h"
+
+#include <iostream>
+#include <limits>
+
+int main()
+{
+    Averager Stats1;
+    float unum1 = 0;
+    float unum2 = 0;
+    float unum3 = 0;
+
+    std::cout << "Please input three numbers to average: ";
+
+    // Reads one number, or says on standard error which one could not be
+    // read and why. Reading stops at the number: what follows stays unread.
+    const auto read = [](float& number, const char* ordinal) {
+        const char* reason = nullptr;
+        if ((std::cin >> std::ws).eof()) {
+            reason = "input ended";
+        } else if (std::cin >> number) {
+            return true;
+        } else if (number == std::numeric_limits<float>::max()
+            || number == std::numeric_limits<float>::lowest()) {
+            // A failed extraction stores the largest value of the sign
+            // only when the text was a number too large for a float.
+            reason = "out of range";
+        } else {
+            reason = "not a number";
+        }
+        std::cerr << "average: cannot read the " << ordinal << " number: " << reason << '\n';
+        return false;
+    };
+    if (!read(unum1, "first") || !read(unum2, "second") || !read(unum3, "third")) {
+        return 1;
+    }
+
+    std::cout << "Average: " << Stats1.average(unum1, unum2, unum3) << std::endl;
+    if (!std::cout) {
+        std::cerr << "average: cannot write the result\n";
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,107 @@
+#include "averager.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <type_traits>
+
+namespace {
+
+constexpr float inf = std::numeric_limits<float>::infinity();
+constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+constexpr float largest = std::numeric_limits<float>::max();
+constexpr float smallest = std::numeric_limits<float>::denorm_min();
+
+std::uint32_t bits(float value)
+{
+    std::uint32_t result = 0;
+    std::memcpy(&result, &value, sizeof result);
+    return result;
+}
+
+float from_bits(std::uint32_t pattern)
+{
+    float result = 0;
+    std::memcpy(&result, &pattern, sizeof result);
+    return result;
+}
+
+struct Case {
+    float first, second, third, mean;
+};
+
+// Compares bit patterns, so that a result one unit in the last place off, or
+// a zero of the wrong sign, fails.
+void expect_means(const Case* begin, const Case* end)
+{
+    const Averager averager;
+    for (const Case* c = begin; c != end; ++c) {
+        const float mean = averager.average(c->first, c->second, c->third);
+        EXPECT_EQ(bits(mean), bits(c->mean))
+            << std::hexfloat << "average(" << c->first << ", " << c->second << ", " << c->third
+            << ") = " << mean << ", expected " << c->mean;
+    }
+}
+
+static_assert(std::is_empty_v<Averager> && std::is_trivial_v<Averager>, "Averager holds no state");
+
+TEST(Averager, Means)
+{
+    const Case cases[] = {
+        {1, 2, 3, 2},
+        {1, 2, 4, 7.0f / 3.0f},
+        {-1, -2, -4, -7.0f / 3.0f},
+        // Single-precision sums would drop both ones and give 5592405.5.
+        {0x1p24f, 1, 1, 5592406.0f},
+        {1, 1, 0x1p24f, 5592406.0f},
+        // The sum exceeds the float range; the mean does not.
+        {3e38f, 3e38f, 3e38f, 3e38f},
+        {-3e38f, -3e38f, -3e38f, -3e38f},
+        {largest, largest, largest, largest},
+        {-largest, largest, -largest, -largest / 3},
+        {smallest, smallest, smallest, smallest},
+        // A third of the smallest subnormal rounds to zero, two thirds to it.
+        {smallest, 0, 0, 0},
+        {smallest, smallest, 0, smallest},
+        {0, 0, 0, 0},
+        {-0.0f, -0.0f, -0.0f, -0.0f},
+        {-0.0f, 0, -0.0f, 0},
+        {1, -1, 0, 0},
+    };
+    expect_means(std::begin(cases), std::end(cases));
+}
+
+TEST(Averager, NonFiniteArguments)
+{
+    const Averager averager;
+    EXPECT_EQ(averager.average(inf, 1, 2), inf);
+    EXPECT_EQ(averager.average(1, inf, inf), inf);
+    EXPECT_EQ(averager.average(-inf, -3e38f, 0), -inf);
+    EXPECT_EQ(averager.average(-inf, -inf, -inf), -inf);
+    EXPECT_TRUE(std::isnan(averager.average(inf, -inf, 0)));
+    EXPECT_TRUE(std::isnan(averager.average(nan, 1, 2)));
+    EXPECT_TRUE(std::isnan(averager.average(1, 2, nan)));
+    EXPECT_TRUE(std::isnan(averager.average(inf, nan, inf)));
+}
+
+// Every float, all 2^32 bit patterns: three equal values average to that
+// value exactly, and non-finite ones stay what they are.
+TEST(AveragerExhaustive, ThreeEqualValuesGiveThatValue)
+{
+    const Averager averager;
+    std::uint64_t wrong = 0;
+    for (std::uint64_t pattern = 0; pattern <= 0xffffffffu; ++pattern) {
+        const float x = from_bits(static_cast<std::uint32_t>(pattern));
+        const float mean = averager.average(x, x, x);
+        const bool right = std::isnan(x) ? std::isnan(mean) : bits(mean) == bits(x);
+        if (!right && ++wrong <= 5) {
+            ADD_FAILURE() << std::hexfloat << "average(x, x, x) = " << mean << " for x = " << x;
+        }
+    }
+    EXPECT_EQ(wrong, 0u);
+}
+
+} // namespace
