@@ -74,6 +74,22 @@ TEST(Averager, Means)
     expect_means(std::begin(cases), std::end(cases));
 }
 
+// With x87 arithmetic the sum and quotient keep 64-bit significands, and
+// rounding that to float differs from rounding the binary64 quotient.
+TEST(Averager, RoundsOnlyBinary64Results)
+{
+    const Case cases[] = {
+        {-0x1.f22806p+4f, 0x1.820a9ap+2f, -0x1.6cbcc8p-53f, -0x1.0bc394p+3f},
+        {0x1.d81792p-24f, 0x1.6a2a7cp+27f, 0x1.9e064ep+30f, 0x1.323268p+29f},
+        {0x1.f0631p+25f, 0x1.a49b8ap+30f, -0x1.bd669cp-25f, 0x1.22bf18p+29f},
+        {0x1.9972fp+25f, 0x1.401a78p-27f, 0x1.c2b88ap+30f, 0x1.3502cp+29f},
+        {-0x1.391c84p+28f, 0x1.4b40b8p-29f, 0x1.abaeacp+24f, -0x1.7dd778p+26f},
+        {0x1.c11646p+24f, -0x1.68500cp+27f, 0x1.80e8d4p-27f, -0x1.9591bp+25f},
+        {-0x1.c1dacp-26f, -0x1.ae6a7ep+30f, -0x1.ca82eep+28f, -0x1.6b5cdp+29f},
+    };
+    expect_means(std::begin(cases), std::end(cases));
+}
+
 TEST(Averager, NonFiniteArguments)
 {
     const Averager averager;
