@@ -6,9 +6,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-300}
 
-for preset in release dynamic; do
-    cmake --preset "$preset" >/dev/null
-    cmake --build --preset "$preset" --target average >/dev/null
+declare -A preset=([static]=release [dynamic]=dynamic)
+for build in static dynamic; do
+    cmake --preset "${preset[$build]}" >/dev/null
+    cmake --build --preset "${preset[$build]}" --target average >/dev/null
 done
 
 work=$(mktemp -d)
@@ -23,18 +24,14 @@ instructions() {
 # The shell does the redirection; hyperfine subtracts the shell's own start-up
 # (its warning that runs under 5 ms are hard to calibrate is expected).
 if ! hyperfine --style none --warmup 20 --runs "$runs" --export-csv "$work/times.csv" \
-    -n static "build/release/average < $work/input" \
-    -n dynamic "build/dynamic/average < $work/input" >/dev/null 2>"$work/hyperfine.log"; then
+    -n static "build/${preset[static]}/average < $work/input" \
+    -n dynamic "build/${preset[dynamic]}/average < $work/input" >/dev/null 2>"$work/hyperfine.log"; then
     cat "$work/hyperfine.log" >&2
     exit 1
 fi
 
 printf '%-8s %14s %10s %10s\n' build instructions 'mean ms' 'stddev ms'
 for build in static dynamic; do
-    case $build in
-        static) program=build/release/average ;;
-        dynamic) program=build/dynamic/average ;;
-    esac
     time=$(awk -F, -v name="$build" '$1 == name { printf "%10.2f %10.2f", $2 * 1000, $3 * 1000 }' "$work/times.csv")
-    printf '%-8s %14s %s\n' "$build" "$(instructions "$program")" "$time"
+    printf '%-8s %14s %s\n' "$build" "$(instructions "build/${preset[$build]}/average")" "$time"
 done
