@@ -1,5 +1,6 @@
 # 32-bit x86 Windows with MinGW-w64 (Debian's g++-mingw-w64-i686). Tests run
-# under Wine only where it runs 32-bit programs (Debian's wine with wine32).
+# under 32-bit Wine (Debian's wine32, through multiarch) where the kernel
+# runs 32-bit programs.
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(MINGW_TRIPLE i686-w64-mingw32)
 set(WINE_NAMES wine)

@@ -1,0 +1,25 @@
+# Starts (ACTION start) or stops (ACTION stop) the one Wine server that every
+# test of a run shares, for the prefix in WINEPREFIX. Short runs that each
+# start a server of their own can race its shutdown. Both actions may run
+# again, as under ctest --repeat: a server already up, or already gone, is fine.
+#
+# The server and the helper processes that the first run starts stay up with
+# it, holding the standard streams they were given: so those are files here,
+# never ctest's pipes, or ctest would wait for them to close.
+set(log "$ENV{WINEPREFIX}/wine.log")
+if(ACTION STREQUAL "start")
+    file(MAKE_DIRECTORY "$ENV{WINEPREFIX}")
+    execute_process(COMMAND "${WINESERVER}" -p ERROR_FILE "${log}" RESULT_VARIABLE server)
+    # Status 2: a server for this prefix is running already.
+    if(server MATCHES "^[02]$")
+        # Sets up the prefix, which prints messages on the first run.
+        execute_process(COMMAND "${WINE}" wineboot INPUT_FILE /dev/null OUTPUT_FILE /dev/null
+                        ERROR_FILE "${log}" RESULT_VARIABLE boot)
+    endif()
+    if(NOT server MATCHES "^[02]$" OR NOT boot EQUAL 0)
+        file(READ "${log}" messages)
+        message(FATAL_ERROR "cannot start Wine (server: ${server}, wineboot: ${boot}):\n${messages}")
+    endif()
+else()
+    execute_process(COMMAND "${WINESERVER}" -k ERROR_QUIET)
+endif()
