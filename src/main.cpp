@@ -1,5 +1,8 @@
 #include "averager.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <limits>
 
@@ -16,10 +19,17 @@ int main()
     // read and why. Reading stops at the number: what follows stays unread.
     const auto read = [](float& number, const char* ordinal) {
         const char* reason = nullptr;
-        if ((std::cin >> std::ws).eof()) {
-            reason = "input ended";
-        } else if (std::cin >> number) {
+        const bool input_ended = (std::cin >> std::ws).eof();
+        const bool was_read = !input_ended && std::cin >> number;
+        if (std::ferror(stdin) != 0) {
+            // cin is synchronised with C's stdio, so it reads through stdin,
+            // whose error flag is set when a read failed and not at the end
+            // of the input; errno still holds the cause.
+            reason = std::strerror(errno);
+        } else if (was_read) {
             return true;
+        } else if (input_ended) {
+            reason = "input ended";
         } else if (number == std::numeric_limits<float>::max()
             || number == std::numeric_limits<float>::lowest()) {
             // A failed extraction stores the largest value of the sign

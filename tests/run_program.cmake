@@ -1,9 +1,9 @@
-# Runs COMMAND with standard input from CASE_DIR/stdin and checks that it
-# exits with STATUS and writes exactly CASE_DIR/stdout and CASE_DIR/stderr.
+# Runs COMMAND with standard input from STDIN_FROM and checks that it exits
+# with STATUS and writes exactly CASE_DIR/stdout and CASE_DIR/stderr.
 # With STDOUT_TO set, standard output goes to that file and is not checked.
 # With CRLF set (Windows), line ends of CR LF count as LF.
 
-set(io INPUT_FILE "${CASE_DIR}/stdin" ERROR_VARIABLE actual_stderr)
+set(io INPUT_FILE "${STDIN_FROM}" ERROR_VARIABLE actual_stderr)
 if(STDOUT_TO)
     list(APPEND io OUTPUT_FILE "${STDOUT_TO}")
 else()
