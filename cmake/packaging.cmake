@@ -1,0 +1,91 @@
+# The manual page, and the packages that cpack makes. AVERAGE_PACKAGE picks
+# the package and so what the install holds beside the program:
+# - deb: a Debian package, for a dynamically linked build installed in /usr;
+# - archive: a .tar.gz on Linux, a .zip on Windows, with README and LICENSE.
+set(AVERAGE_PACKAGE "" CACHE STRING "The package that cpack makes: deb, archive or none")
+set_property(CACHE AVERAGE_PACKAGE PROPERTY STRINGS "" deb archive)
+# The authors have no mailbox for the package: the .invalid domain says so.
+set(AVERAGE_DEB_MAINTAINER "The average authors <average@authors.invalid>"
+    CACHE STRING "Maintainer field of the Debian package; distributors set their own")
+
+# Every timestamp in a package comes from the sources: the last commit's time,
+# which a tree exported with git archive also gives its files.
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(source_date_epoch "$ENV{SOURCE_DATE_EPOCH}")
+elseif(EXISTS "${PROJECT_SOURCE_DIR}/.git")
+    execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY "${PROJECT_SOURCE_DIR}"
+                    OUTPUT_VARIABLE source_date_epoch OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+else()
+    file(TIMESTAMP "${PROJECT_SOURCE_DIR}/CMakeLists.txt" source_date_epoch "%s" UTC)
+endif()
+
+if(MINGW)
+    # The linker stamps the PE header with the time of SOURCE_DATE_EPOCH.
+    set_property(TARGET average PROPERTY RULE_LAUNCH_LINK
+                 "${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${source_date_epoch}")
+endif()
+
+# gzip -n leaves the name and time out, as Debian wants for manual pages.
+function(install_gzipped source destination)
+    get_filename_component(name "${source}" NAME)
+    set(output "${PROJECT_BINARY_DIR}/${name}.gz")
+    add_custom_command(OUTPUT "${output}" COMMAND gzip -9n -c "${source}" > "${output}"
+                       DEPENDS "${source}" VERBATIM)
+    add_custom_target(gzip_${name} ALL DEPENDS "${output}")
+    install(FILES "${output}" DESTINATION "${destination}")
+endfunction()
+
+if(NOT WIN32)
+    install_gzipped("${PROJECT_SOURCE_DIR}/doc/average.1" "${CMAKE_INSTALL_MANDIR}/man1")
+endif()
+
+set(CPACK_PACKAGE_VENDOR "The average authors")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "mean of three numbers, computed exactly")
+set(CPACK_PACKAGE_DESCRIPTION "\
+average asks for three numbers, reads them from standard input and writes
+their arithmetic mean. The numbers are added in double precision and the
+mean is rounded once to single precision, so the result is exact to a fixed
+procedure on every platform. Input that cannot be read and output that
+cannot be written are reported on standard error with a non-zero status.")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_VERBATIM_VARIABLES ON)
+set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_CURRENT_LIST_DIR}/cpack_config.cmake")
+set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/cpack_pre_build.cmake")
+set(CPACK_SOURCE_DATE_EPOCH "${source_date_epoch}")
+
+if(AVERAGE_PACKAGE STREQUAL "deb")
+    set(CPACK_GENERATOR DEB)
+    set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+    set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+    set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${AVERAGE_DEB_MAINTAINER}")
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    set(doc_dir "${CMAKE_INSTALL_DATAROOTDIR}/doc/average")
+    install(FILES cmake/debian/copyright DESTINATION "${doc_dir}")
+    install_gzipped("${PROJECT_SOURCE_DIR}/cmake/debian/changelog" "${doc_dir}")
+elseif(AVERAGE_PACKAGE STREQUAL "archive")
+    if(WIN32)
+        # The program and its two texts, side by side at the top of the zip.
+        set(CPACK_GENERATOR ZIP)
+        set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+        # Windows readers get text files with CR LF line ends.
+        foreach(file README.md LICENSE)
+            get_filename_component(name "${file}" NAME_WE)
+            configure_file("${file}" "${name}.txt" @ONLY NEWLINE_STYLE CRLF)
+            install(FILES "${PROJECT_BINARY_DIR}/${name}.txt" DESTINATION .)
+        endforeach()
+    else()
+        set(CPACK_GENERATOR TGZ)
+        install(FILES README.md LICENSE DESTINATION .)
+    endif()
+    if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+        set(platform windows-i686)
+    elseif(WIN32)
+        set(platform windows-x64)
+    else()
+        string(TOLOWER "${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR}" platform)
+    endif()
+    set(CPACK_PACKAGE_FILE_NAME "average-${PROJECT_VERSION}-${platform}")
+elseif(AVERAGE_PACKAGE)
+    message(FATAL_ERROR "AVERAGE_PACKAGE is deb, archive or empty, not ${AVERAGE_PACKAGE}")
+endif()
+include(CPack)
