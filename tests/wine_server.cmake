@@ -12,13 +12,13 @@ if(ACTION STREQUAL "start")
     execute_process(COMMAND "${WINESERVER}" -p ERROR_FILE "${log}" RESULT_VARIABLE server)
     # Status 2: a server for this prefix is running already.
     if(server MATCHES "^[02]$")
-        # Sets up the prefix, which prints messages on the first run.
-        execute_process(COMMAND "${WINE}" wineboot INPUT_FILE /dev/null OUTPUT_FILE /dev/null
-                        ERROR_FILE "${log}" RESULT_VARIABLE boot)
+        # The first program run sets up the prefix, printing messages as it does.
+        execute_process(COMMAND "${WINE}" ${FIRST_RUN} INPUT_FILE /dev/null OUTPUT_FILE /dev/null
+                        ERROR_FILE "${log}" RESULT_VARIABLE first_run)
     endif()
-    if(NOT server MATCHES "^[02]$" OR NOT boot EQUAL 0)
+    if(NOT server MATCHES "^[02]$" OR NOT first_run EQUAL 0)
         file(READ "${log}" messages)
-        message(FATAL_ERROR "cannot start Wine (server: ${server}, wineboot: ${boot}):\n${messages}")
+        message(FATAL_ERROR "cannot start Wine (server: ${server}, first run: ${first_run}):\n${messages}")
     endif()
 else()
     execute_process(COMMAND "${WINESERVER}" -k ERROR_QUIET)
