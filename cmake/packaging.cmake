@@ -9,13 +9,21 @@ set(AVERAGE_DEB_MAINTAINER "The average authors <average@authors.invalid>"
     CACHE STRING "Maintainer field of the Debian package; distributors set their own")
 
 # Every timestamp in a package comes from the sources: the last commit's time,
-# which a tree exported with git archive also gives its files.
+# which a tree exported with git archive also gives its files. Without git, or
+# where it refuses the tree, the files' time serves.
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
     set(source_date_epoch "$ENV{SOURCE_DATE_EPOCH}")
 elseif(EXISTS "${PROJECT_SOURCE_DIR}/.git")
-    execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY "${PROJECT_SOURCE_DIR}"
-                    OUTPUT_VARIABLE source_date_epoch OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-else()
+    find_package(Git QUIET)
+    if(GIT_FOUND)
+        execute_process(COMMAND "${GIT_EXECUTABLE}" log -1 --format=%ct WORKING_DIRECTORY "${PROJECT_SOURCE_DIR}"
+                        OUTPUT_VARIABLE source_date_epoch OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    endif()
+    if(NOT source_date_epoch MATCHES "^[0-9]+$")
+        message(STATUS "No commit time from git: dating the build by the time of CMakeLists.txt")
+    endif()
+endif()
+if(NOT source_date_epoch MATCHES "^[0-9]+$")
     file(TIMESTAMP "${PROJECT_SOURCE_DIR}/CMakeLists.txt" source_date_epoch "%s" UTC)
 endif()
 
