@@ -1,9 +1,11 @@
 #include "averager.h"
 
+#include <cfloat>
+
 // x87 code keeps intermediates in 80-bit registers and so rounds twice; the
 // mean must come from binary64 operations, each rounded to double.
-#if defined(__i386__) && !defined(__SSE2_MATH__)
-#error "32-bit x86 builds need SSE2 math (-msse2 -mfpmath=sse)"
+#if FLT_EVAL_METHOD == 2 || (defined(_M_IX86_FP) && _M_IX86_FP < 2)
+#error "32-bit x86 builds need SSE2 math (-msse2 -mfpmath=sse, or /arch:SSE2)"
 #endif
 
 float Averager::average(float first, float second, float third) const
