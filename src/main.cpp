@@ -1,10 +1,11 @@
 #include "averager.h"
 
+#include <cctype>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
-#include <limits>
 
 int main()
 {
@@ -26,17 +27,22 @@ int main()
             // whose error flag is set when a read failed and not at the end
             // of the input; errno still holds the cause.
             reason = std::strerror(errno);
-        } else if (was_read) {
-            return true;
         } else if (input_ended) {
             reason = "input ended";
-        } else if (number == std::numeric_limits<float>::max()
-            || number == std::numeric_limits<float>::lowest()) {
-            // A failed extraction stores the largest value of the sign
-            // only when the text was a number too large for a float.
+        } else if (!was_read && number != 0) {
+            // A failed extraction stores zero, unless the text was a number
+            // that a float cannot hold: then the largest float of its sign
+            // (libstdc++), an infinity (libc++, MSVC), or a value too small.
             reason = "out of range";
-        } else {
+        } else if (!was_read || !std::isfinite(number)
+            || !(std::cin.eof() || std::isspace(std::cin.peek()) != 0)) {
+            // The extraction stops at the first character that cannot go on,
+            // so "3,5" reads as 3 and leaves ",5"; libc++ reads "inf" and
+            // "nan". Peeking at that character reads no more input: the
+            // extraction has read it already.
             reason = "not a number";
+        } else {
+            return true;
         }
         std::cerr << "average: cannot read the " << ordinal << " number: " << reason << '\n';
         return false;
