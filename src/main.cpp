@@ -14,7 +14,15 @@ int main()
     float unum2 = 0;
     float unum3 = 0;
 
-    std::cout << "Please input three numbers to average: ";
+    const auto cannot_write = [] {
+        std::cerr << "average: cannot write the result: " << std::strerror(errno) << '\n';
+        return 1;
+    };
+    // Flushed here rather than by the first read, so that a failed write is
+    // seen while errno still holds its cause.
+    if (!(std::cout << "Please input three numbers to average: " << std::flush)) {
+        return cannot_write();
+    }
 
     // Reads one number, or says on standard error which one could not be
     // read and why. Reading stops at the number: what follows stays unread.
@@ -51,10 +59,8 @@ int main()
         return 1;
     }
 
-    std::cout << "Average: " << Stats1.average(unum1, unum2, unum3) << std::endl;
-    if (!std::cout) {
-        std::cerr << "average: cannot write the result\n";
-        return 1;
+    if (!(std::cout << "Average: " << Stats1.average(unum1, unum2, unum3) << std::endl)) {
+        return cannot_write();
     }
     return 0;
 }
