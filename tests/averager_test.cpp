@@ -70,6 +70,13 @@ TEST(Averager, Means)
         {-0.0f, -0.0f, -0.0f, -0.0f},
         {-0.0f, 0, -0.0f, 0},
         {1, -1, 0, 0},
+        // The binary64 sum drops 0x1p-100, and the quotient ties to even:
+        // the exact mean would round to 0x1.000002p+0.
+        {3, 0x3p-24f, 0x1p-100f, 1},
+        // Adding right to left gives 0x1.19969ap+25 here; multiplying the sum
+        // by 1.0 / 3.0 instead of dividing it by 3 gives 0x1.1a1a0cp+28.
+        {0x1.e8846p-27f, 0x1.00768ep+27f, -0x1.6a2cdap+24f, 0x1.199698p+25f},
+        {0x1.6db0bep+27f, 0x1.4bbae4p+29f, 0x1.1170f2p-24f, 0x1.1a1a0ep+28f},
     };
     expect_means(std::begin(cases), std::end(cases));
 }
