@@ -8,9 +8,9 @@ set_property(CACHE AVERAGE_PACKAGE PROPERTY STRINGS "" deb archive)
 set(AVERAGE_DEB_MAINTAINER "The average authors <average@authors.invalid>"
     CACHE STRING "Maintainer field of the Debian package; distributors set their own")
 
-# Every timestamp in a package comes from the sources: the last commit's time,
-# which a tree exported with git archive also gives its files. Without git, or
-# where it refuses the tree, the files' time serves.
+# Every date and timestamp that the build writes comes from the sources: the
+# last commit's time, which a tree exported with git archive also gives its
+# files. Without git, or where it refuses the tree, the files' time serves.
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
     set(source_date_epoch "$ENV{SOURCE_DATE_EPOCH}")
 elseif(EXISTS "${PROJECT_SOURCE_DIR}/.git")
@@ -26,6 +26,12 @@ endif()
 if(NOT source_date_epoch MATCHES "^[0-9]+$")
     file(TIMESTAMP "${PROJECT_SOURCE_DIR}/CMakeLists.txt" source_date_epoch "%s" UTC)
 endif()
+# string(TIMESTAMP) tells the time of SOURCE_DATE_EPOCH when that is set.
+set(saved_epoch "$ENV{SOURCE_DATE_EPOCH}")
+set(ENV{SOURCE_DATE_EPOCH} "${source_date_epoch}")
+string(TIMESTAMP source_date "%Y-%m-%d" UTC)
+string(TIMESTAMP source_date_rfc2822 "%a, %d %b %Y %H:%M:%S +0000" UTC)
+set(ENV{SOURCE_DATE_EPOCH} "${saved_epoch}")
 
 if(MINGW)
     # The linker stamps the PE header with the time of SOURCE_DATE_EPOCH.
@@ -33,10 +39,13 @@ if(MINGW)
                  "${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${source_date_epoch}")
 endif()
 
-# gzip -n leaves the name and time out, as Debian wants for manual pages.
-function(install_gzipped source destination)
-    get_filename_component(name "${source}" NAME)
-    set(output "${PROJECT_BINARY_DIR}/${name}.gz")
+# Fills in the version and the date, then installs the file gzipped: gzip -n
+# leaves the name and time out, as Debian wants for manual pages.
+function(install_gzipped template destination)
+    get_filename_component(name "${template}" NAME_WLE)
+    set(source "${PROJECT_BINARY_DIR}/${name}")
+    set(output "${source}.gz")
+    configure_file("${template}" "${source}" @ONLY)
     add_custom_command(OUTPUT "${output}" COMMAND gzip -9n -c "${source}" > "${output}"
                        DEPENDS "${source}" VERBATIM)
     add_custom_target(gzip_${name} ALL DEPENDS "${output}")
@@ -44,7 +53,7 @@ function(install_gzipped source destination)
 endfunction()
 
 if(NOT WIN32)
-    install_gzipped("${PROJECT_SOURCE_DIR}/doc/average.1" "${CMAKE_INSTALL_MANDIR}/man1")
+    install_gzipped("${PROJECT_SOURCE_DIR}/doc/average.1.in" "${CMAKE_INSTALL_MANDIR}/man1")
 endif()
 
 set(CPACK_PACKAGE_VENDOR "The average authors")
@@ -68,7 +77,7 @@ if(AVERAGE_PACKAGE STREQUAL "deb")
     set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${AVERAGE_DEB_MAINTAINER}")
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     install(FILES cmake/debian/copyright DESTINATION "${CMAKE_INSTALL_DOCDIR}")
-    install_gzipped("${PROJECT_SOURCE_DIR}/cmake/debian/changelog" "${CMAKE_INSTALL_DOCDIR}")
+    install_gzipped("${PROJECT_SOURCE_DIR}/cmake/debian/changelog.in" "${CMAKE_INSTALL_DOCDIR}")
 elseif(AVERAGE_PACKAGE STREQUAL "archive")
     if(WIN32)
         # The program and its two texts, side by side at the top of the zip.
