@@ -33,12 +33,6 @@ string(TIMESTAMP source_date "%Y-%m-%d" UTC)
 string(TIMESTAMP source_date_rfc2822 "%a, %d %b %Y %H:%M:%S +0000" UTC)
 set(ENV{SOURCE_DATE_EPOCH} "${saved_epoch}")
 
-if(MINGW)
-    # The linker stamps the PE header with the time of SOURCE_DATE_EPOCH.
-    set_property(TARGET average PROPERTY RULE_LAUNCH_LINK
-                 "${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${source_date_epoch}")
-endif()
-
 # Fills in the version and the date, then installs the file gzipped: gzip -n
 # leaves the name and time out, as Debian wants for manual pages.
 function(install_gzipped template destination)
@@ -67,7 +61,6 @@ cannot be written are reported on standard error with a non-zero status.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_CURRENT_LIST_DIR}/cpack_config.cmake")
-set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/cpack_pre_build.cmake")
 set(CPACK_SOURCE_DATE_EPOCH "${source_date_epoch}")
 
 if(AVERAGE_PACKAGE STREQUAL "deb")
