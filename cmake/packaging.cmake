@@ -51,13 +51,13 @@ if(NOT WIN32)
 endif()
 
 set(CPACK_PACKAGE_VENDOR "The average authors")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "mean of three numbers, computed exactly")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "mean of three numbers, by a fixed floating-point procedure")
 set(CPACK_PACKAGE_DESCRIPTION "\
 average asks for three numbers, reads them from standard input and writes
 their arithmetic mean. The numbers are added in double precision and the
-mean is rounded once to single precision, so the result is exact to a fixed
-procedure on every platform. Input that cannot be read and output that
-cannot be written are reported on standard error with a non-zero status.")
+mean is rounded once to single precision, so the same numbers give the same
+mean on every platform. Input that cannot be read and output that cannot
+be written are reported on standard error with a non-zero status.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_CURRENT_LIST_DIR}/cpack_config.cmake")
