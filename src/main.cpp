@@ -14,14 +14,14 @@ int main()
     float unum2 = 0;
     float unum3 = 0;
 
-    const auto cannot_write = [] {
-        std::cerr << "average: cannot write the result: " << std::strerror(errno) << '\n';
+    const auto cannot_write = [](const char* what) {
+        std::cerr << "average: cannot write the " << what << ": " << std::strerror(errno) << '\n';
         return 1;
     };
     // Flushed here rather than by the first read, so that a failed write is
     // seen while errno still holds its cause.
     if (!(std::cout << "Please input three numbers to average: " << std::flush)) {
-        return cannot_write();
+        return cannot_write("prompt");
     }
 
     // Reads one number, or says on standard error which one could not be
@@ -60,7 +60,7 @@ int main()
     }
 
     if (!(std::cout << "Average: " << Stats1.average(unum1, unum2, unum3) << std::endl)) {
-        return cannot_write();
+        return cannot_write("result");
     }
     return 0;
 }
