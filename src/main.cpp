@@ -1,11 +1,12 @@
 #include "averager.h"
 
-#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <string>
 
 int main()
 {
@@ -25,32 +26,35 @@ int main()
     }
 
     // Reads one number, or says on standard error which one could not be
-    // read and why. Reading stops at the number: what follows stays unread.
+    // read and why. A number is a word, up to white space or the end of the
+    // input, that strtof reads whole, so every C++ library reads the same.
     const auto read = [](float& number, const char* ordinal) {
+        std::string word;
+        errno = 0; // a cause left by an earlier call is not this read's
+        const bool was_read = static_cast<bool>(std::cin >> word);
         const char* reason = nullptr;
-        const bool input_ended = (std::cin >> std::ws).eof();
-        const bool was_read = !input_ended && std::cin >> number;
         if (std::ferror(stdin) != 0) {
             // cin is synchronised with C's stdio, so it reads through stdin,
             // whose error flag is set when a read failed and not at the end
-            // of the input; errno still holds the cause.
-            reason = std::strerror(errno);
-        } else if (input_ended) {
+            // of the input.
+            reason = errno != 0 ? std::strerror(errno) : "read error";
+        } else if (!was_read) {
             reason = "input ended";
-        } else if (!was_read && number != 0) {
-            // A failed extraction stores zero, unless the text was a number
-            // that a float cannot hold: then the largest float of its sign
-            // (libstdc++), an infinity (libc++, MSVC), or a value too small.
-            reason = "out of range";
-        } else if (!was_read || !std::isfinite(number)
-            || !(std::cin.eof() || std::isspace(std::cin.peek()) != 0)) {
-            // The extraction stops at the first character that cannot go on,
-            // so "3,5" reads as 3 and leaves ",5"; libc++ reads "inf" and
-            // "nan". Peeking at that character reads no more input: the
-            // extraction has read it already.
-            reason = "not a number";
         } else {
-            return true;
+            char* end = nullptr;
+            number = std::strtof(word.c_str(), &end);
+            // Of these characters, strtof in the C locale reads just the
+            // decimal numbers: no hexadecimal, no "inf" or "nan".
+            if (end != word.c_str() + word.size()
+                || word.find_first_not_of("0123456789+-.eE") != std::string::npos) {
+                reason = "not a number";
+            } else if (std::isinf(number)) {
+                // Beyond the largest float. A number too small for one
+                // becomes zero or a subnormal, rounded as any other.
+                reason = "out of range";
+            } else {
+                return true;
+            }
         }
         std::cerr << "average: cannot read the " << ordinal << " number: " << reason << '\n';
         return false;
