@@ -5,7 +5,7 @@
 set(AVERAGE_PACKAGE "" CACHE STRING "The package that cpack makes: deb, archive or none")
 set_property(CACHE AVERAGE_PACKAGE PROPERTY STRINGS "" deb archive)
 # The authors have no mailbox for the package: the .invalid domain says so.
-set(AVERAGE_DEB_MAINTAINER "The average authors <average@authors.invalid>"
+set(AVERAGE_DEB_MAINTAINER "${copyright_holder} <average@authors.invalid>"
     CACHE STRING "Maintainer field of the Debian package; distributors set their own")
 
 # Every date and timestamp that the build writes comes from the sources: the
@@ -50,8 +50,7 @@ if(NOT WIN32)
     install_gzipped("${PROJECT_SOURCE_DIR}/doc/average.1.in" "${CMAKE_INSTALL_MANDIR}/man1")
 endif()
 
-set(CPACK_PACKAGE_VENDOR "The average authors")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "mean of three numbers, by a fixed floating-point procedure")
+set(CPACK_PACKAGE_VENDOR "${copyright_holder}")
 set(CPACK_PACKAGE_DESCRIPTION "\
 average asks for three numbers, reads them from standard input and writes
 their arithmetic mean. The numbers are added in double precision and the
@@ -75,7 +74,14 @@ if(AVERAGE_PACKAGE STREQUAL "deb")
         message(FATAL_ERROR "The Debian package needs dpkg-shlibdeps and file (Debian's dpkg-dev and file)")
     endif()
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    install(FILES cmake/debian/copyright DESTINATION "${CMAKE_INSTALL_DOCDIR}")
+    # Debian's machine-readable form of LICENSE: its text after the copyright
+    # line, each line indented, and an empty one written as a point.
+    file(READ "${PROJECT_SOURCE_DIR}/LICENSE" licence)
+    string(REGEX REPLACE "^.*\nCopyright [^\n]*\n\n(.*[^\n])\n*$" "\\1" licence "${licence}")
+    string(REPLACE "\n\n" "\n.\n" licence "${licence}")
+    string(REPLACE "\n" "\n " licence " ${licence}")
+    configure_file(cmake/debian/copyright.in copyright @ONLY)
+    install(FILES "${PROJECT_BINARY_DIR}/copyright" DESTINATION "${CMAKE_INSTALL_DOCDIR}")
     install_gzipped("${PROJECT_SOURCE_DIR}/cmake/debian/changelog.in" "${CMAKE_INSTALL_DOCDIR}")
 elseif(AVERAGE_PACKAGE STREQUAL "archive")
     if(WIN32)
