@@ -46,6 +46,16 @@ function(install_gzipped template destination)
     install(FILES "${output}" DESTINATION "${destination}")
 endfunction()
 
+# Installs a text beside the program for Windows readers: with CR LF line
+# ends, and otherwise as it is.
+function(install_windows_text text name)
+    file(READ "${text}" content)
+    string(REPLACE "\n" "\r\n" content "${content}")
+    file(WRITE "${PROJECT_BINARY_DIR}/${name}" "${content}")
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${text}")
+    install(FILES "${PROJECT_BINARY_DIR}/${name}" DESTINATION "${CMAKE_INSTALL_BINDIR}")
+endfunction()
+
 if(NOT WIN32)
     install_gzipped("${PROJECT_SOURCE_DIR}/doc/average.1.in" "${CMAKE_INSTALL_MANDIR}/man1")
 endif()
@@ -88,12 +98,8 @@ elseif(AVERAGE_PACKAGE STREQUAL "archive")
         # The program and its two texts, side by side at the top of the zip.
         set(CPACK_GENERATOR ZIP)
         set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
-        # Windows readers get text files with CR LF line ends.
-        foreach(file README.md LICENSE)
-            get_filename_component(name "${file}" NAME_WE)
-            configure_file("${file}" "${name}.txt" @ONLY NEWLINE_STYLE CRLF)
-            install(FILES "${PROJECT_BINARY_DIR}/${name}.txt" DESTINATION .)
-        endforeach()
+        install_windows_text("${PROJECT_SOURCE_DIR}/doc/README-windows.txt" README.txt)
+        install_windows_text("${PROJECT_SOURCE_DIR}/LICENSE" LICENSE.txt)
     else()
         set(CPACK_GENERATOR TGZ)
         install(FILES README.md LICENSE DESTINATION .)
