@@ -1,9 +1,8 @@
-# The manual page, and the packages that cpack makes. AVERAGE_PACKAGE picks
-# the package and so what the install holds beside the program:
-# - deb: a Debian package, for a dynamically linked build installed in /usr;
-# - archive: a .tar.gz on Linux, a .zip on Windows, with README and LICENSE.
-set(AVERAGE_PACKAGE "" CACHE STRING "The package that cpack makes: deb, archive or none")
-set_property(CACHE AVERAGE_PACKAGE PROPERTY STRINGS "" deb archive)
+# What an install holds beside the program, and the packages that cpack makes
+# of it: on Linux, the manual page, the copyright and the changelog, packed as
+# a .tar.gz or (cpack -G DEB) a Debian package; on Windows, README.txt and
+# LICENSE.txt beside average.exe, packed as a .zip.
+
 # The authors have no mailbox for the package: the .invalid domain says so.
 set(AVERAGE_DEB_MAINTAINER "${copyright_holder} <average@authors.invalid>"
     CACHE STRING "Maintainer field of the Debian package; distributors set their own")
@@ -56,8 +55,23 @@ function(install_windows_text text name)
     install(FILES "${PROJECT_BINARY_DIR}/${name}" DESTINATION "${CMAKE_INSTALL_BINDIR}")
 endfunction()
 
-if(NOT WIN32)
+if(WIN32)
+    install_windows_text("${PROJECT_SOURCE_DIR}/doc/README-windows.txt" README.txt)
+    install_windows_text("${PROJECT_SOURCE_DIR}/LICENSE" LICENSE.txt)
+    set(CPACK_GENERATOR ZIP)
+    set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+else()
     install_gzipped("${PROJECT_SOURCE_DIR}/doc/average.1.in" "${CMAKE_INSTALL_MANDIR}/man1")
+    install_gzipped("${PROJECT_SOURCE_DIR}/cmake/debian/changelog.in" "${CMAKE_INSTALL_DOCDIR}")
+    # Debian's machine-readable form of LICENSE: its text after the copyright
+    # line, each line indented, and an empty one written as a point.
+    file(READ "${PROJECT_SOURCE_DIR}/LICENSE" licence)
+    string(REGEX REPLACE "^.*\nCopyright [^\n]*\n\n(.*[^\n])\n*$" "\\1" licence "${licence}")
+    string(REPLACE "\n\n" "\n.\n" licence "${licence}")
+    string(REPLACE "\n" "\n " licence " ${licence}")
+    configure_file(cmake/debian/copyright.in copyright @ONLY)
+    install(FILES "${PROJECT_BINARY_DIR}/copyright" DESTINATION "${CMAKE_INSTALL_DOCDIR}")
+    set(CPACK_GENERATOR TGZ)
 endif()
 
 set(CPACK_PACKAGE_VENDOR "${copyright_holder}")
@@ -72,47 +86,17 @@ set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_CURRENT_LIST_DIR}/cpack_config.cmake")
 set(CPACK_SOURCE_DATE_EPOCH "${source_date_epoch}")
 
-if(AVERAGE_PACKAGE STREQUAL "deb")
-    set(CPACK_GENERATOR DEB)
-    set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-    set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-    set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${AVERAGE_DEB_MAINTAINER}")
-    # Without these, cpack fails late (file) or leaves Depends out (dpkg-shlibdeps).
-    find_program(AVERAGE_DPKG_SHLIBDEPS dpkg-shlibdeps)
-    find_program(AVERAGE_FILE file)
-    if(NOT AVERAGE_DPKG_SHLIBDEPS OR NOT AVERAGE_FILE)
-        message(FATAL_ERROR "The Debian package needs dpkg-shlibdeps and file (Debian's dpkg-dev and file)")
-    endif()
-    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    # Debian's machine-readable form of LICENSE: its text after the copyright
-    # line, each line indented, and an empty one written as a point.
-    file(READ "${PROJECT_SOURCE_DIR}/LICENSE" licence)
-    string(REGEX REPLACE "^.*\nCopyright [^\n]*\n\n(.*[^\n])\n*$" "\\1" licence "${licence}")
-    string(REPLACE "\n\n" "\n.\n" licence "${licence}")
-    string(REPLACE "\n" "\n " licence " ${licence}")
-    configure_file(cmake/debian/copyright.in copyright @ONLY)
-    install(FILES "${PROJECT_BINARY_DIR}/copyright" DESTINATION "${CMAKE_INSTALL_DOCDIR}")
-    install_gzipped("${PROJECT_SOURCE_DIR}/cmake/debian/changelog.in" "${CMAKE_INSTALL_DOCDIR}")
-elseif(AVERAGE_PACKAGE STREQUAL "archive")
-    if(WIN32)
-        # The program and its two texts, side by side at the top of the zip.
-        set(CPACK_GENERATOR ZIP)
-        set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
-        install_windows_text("${PROJECT_SOURCE_DIR}/doc/README-windows.txt" README.txt)
-        install_windows_text("${PROJECT_SOURCE_DIR}/LICENSE" LICENSE.txt)
-    else()
-        set(CPACK_GENERATOR TGZ)
-        install(FILES README.md LICENSE DESTINATION .)
-    endif()
-    if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
-        set(platform windows-i686)
-    elseif(WIN32)
-        set(platform windows-x64)
-    else()
-        string(TOLOWER "${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR}" platform)
-    endif()
-    set(CPACK_PACKAGE_FILE_NAME "average-${PROJECT_VERSION}-${platform}")
-elseif(AVERAGE_PACKAGE)
-    message(FATAL_ERROR "AVERAGE_PACKAGE is deb, archive or empty, not ${AVERAGE_PACKAGE}")
+if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(platform windows-i686)
+elseif(WIN32)
+    set(platform windows-x64)
+else()
+    string(TOLOWER "${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR}" platform)
 endif()
+set(CPACK_PACKAGE_FILE_NAME "average-${PROJECT_VERSION}-${platform}")
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${AVERAGE_DEB_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 include(CPack)
