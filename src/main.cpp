@@ -38,6 +38,10 @@ int main()
             // whose error flag is set when a read failed and not at the end
             // of the input.
             reason = errno != 0 ? std::strerror(errno) : "read error";
+        } else if (std::cin.bad()) {
+            // The extraction turns an exception into badbit; with the read
+            // itself sound, that is bad_alloc for a word too long for memory.
+            reason = std::strerror(ENOMEM);
         } else if (!was_read) {
             reason = "input ended";
         } else {
