@@ -1,7 +1,9 @@
 #include "averager.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -25,14 +27,24 @@ int main()
         return cannot_write("prompt");
     }
 
+    // A word as a message shows it: quoted, cut short and printable, so that
+    // the message stays one short line whatever the input holds.
+    const auto shown = [](const std::string& word) {
+        constexpr std::size_t shown_length = 40;
+        std::string text = word.substr(0, shown_length);
+        std::replace_if(
+            text.begin(), text.end(), [](char c) { return c < ' ' || c > '~'; }, '?');
+        return '"' + text + (word.size() > shown_length ? "...\"" : "\"");
+    };
     // Reads one number, or says on standard error which one could not be
     // read and why. A number is a word, up to white space or the end of the
     // input, that strtof reads whole, so every C++ library reads the same.
-    const auto read = [](float& number, const char* ordinal) {
+    const auto read = [&shown](float& number, const char* ordinal) {
         std::string word;
         errno = 0; // a cause left by an earlier call is not this read's
         const bool was_read = static_cast<bool>(std::cin >> word);
         const char* reason = nullptr;
+        std::string refused; // the word, as the message shows it
         if (std::ferror(stdin) != 0) {
             // cin is synchronised with C's stdio, so it reads through stdin,
             // whose error flag is set when a read failed and not at the end
@@ -51,16 +63,18 @@ int main()
             // decimal numbers: no hexadecimal, no "inf" or "nan".
             if (end != word.c_str() + word.size()
                 || word.find_first_not_of("0123456789+-.eE") != std::string::npos) {
-                reason = "not a number";
+                reason = "is not a number";
             } else if (std::isinf(number)) {
                 // Beyond the largest float. A number too small for one
                 // becomes zero or a subnormal, rounded as any other.
-                reason = "out of range";
+                reason = "is out of range";
             } else {
                 return true;
             }
+            refused = shown(word) + ' ';
         }
-        std::cerr << "average: cannot read the " << ordinal << " number: " << reason << '\n';
+        std::cerr << "average: cannot read the " << ordinal << " number: " << refused << reason
+                  << '\n';
         return false;
     };
     if (!read(unum1, "first") || !read(unum2, "second") || !read(unum3, "third")) {
