@@ -32,6 +32,24 @@ string(TIMESTAMP source_date "%Y-%m-%d" UTC)
 string(TIMESTAMP source_date_rfc2822 "%a, %d %b %Y %H:%M:%S +0000" UTC)
 set(ENV{SOURCE_DATE_EPOCH} "${saved_epoch}")
 
+# The entry of this version in NEWS.md: the lines after its heading, up to
+# the next heading. It is the text of the release, and of the changelog.
+file(READ "${PROJECT_SOURCE_DIR}/NEWS.md" news)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/NEWS.md")
+set(heading "\n## ${PROJECT_VERSION}\n")
+string(FIND "${news}" "${heading}" start)
+if(start EQUAL -1)
+    message(FATAL_ERROR "NEWS.md has no entry for version ${PROJECT_VERSION}, the version in project(): "
+                        "add one, headed \"## ${PROJECT_VERSION}\", that says what changed")
+endif()
+string(LENGTH "${heading}" heading_length)
+math(EXPR start "${start} + ${heading_length}")
+string(SUBSTRING "${news}" ${start} -1 news_entry)
+string(FIND "${news_entry}" "\n## " end)
+string(SUBSTRING "${news_entry}" 0 ${end} news_entry)
+string(STRIP "${news_entry}" news_entry)
+file(WRITE "${PROJECT_BINARY_DIR}/release-notes.md" "${news_entry}\n")
+
 # Fills in the version and the date, then installs the file gzipped: gzip -n
 # leaves the name and time out, as Debian wants for manual pages.
 function(install_gzipped template destination)
@@ -61,6 +79,11 @@ if(WIN32)
     set(CPACK_GENERATOR ZIP)
 else()
     install_gzipped("${PROJECT_SOURCE_DIR}/doc/average.1.in" "${CMAKE_INSTALL_MANDIR}/man1")
+    # The entry in Debian's form: each item starts "  * ", each line after
+    # its first "    ".
+    string(REGEX REPLACE "(^|\n)- " "\\1* " changes "${news_entry}")
+    string(REPLACE "\n" "\n  " changes "  ${changes}")
+    string(REGEX REPLACE " +\n" "\n" changes "${changes}")
     install_gzipped("${PROJECT_SOURCE_DIR}/cmake/debian/changelog.in" "${CMAKE_INSTALL_DOCDIR}")
     # Debian's machine-readable form of LICENSE: its text after the copyright
     # line, each line indented, and an empty one written as a point.
