@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Measures the cost of one run of the program, linked statically (the default:
-# a static PIE on Linux) and dynamically, both hardened: instructions executed
-# (callgrind) and wall time (hyperfine).
+# Measures the cost of one run of the program, linked statically as the
+# release preset links it (a static PIE on Linux) and dynamically as the
+# dynamic preset does, both hardened: instructions executed (callgrind) and
+# wall time (hyperfine).
 # Needs valgrind and hyperfine. Usage: bench/startup.sh [runs]
 set -euo pipefail
 cd "$(dirname "$0")/.."
