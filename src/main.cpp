@@ -1,6 +1,7 @@
 #include "averager.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstddef>
@@ -9,6 +10,7 @@
 #include <cstring>
 #include <iostream>
 #include <string>
+#include <utility>
 
 int main()
 {
@@ -33,18 +35,34 @@ int main()
         constexpr std::size_t shown_length = 40;
         std::string text = word.substr(0, shown_length);
         std::replace_if(
-            text.begin(), text.end(), [](char c) { return c < ' ' || c > '~'; }, '?');
+            text.begin(), text.end(), [](unsigned char c) { return std::isprint(c) == 0; }, '?');
         return '"' + text + (word.size() > shown_length ? "...\"" : "\"");
     };
-    // Reads one number, or says on standard error which one could not be
-    // read and why. A number is a word, up to white space or the end of the
-    // input, that strtof reads whole, so every C++ library reads the same.
-    const auto read = [&shown](float& number, const char* ordinal) {
+    // A number is a word that strtof reads whole, so every C++ library reads
+    // the same. Of these characters, strtof in the C locale reads just the
+    // decimal numbers: no hexadecimal, no "inf" or "nan".
+    const auto to_number = [](const std::string& word, float& number) {
+        char* end = nullptr;
+        number = std::strtof(word.c_str(), &end);
+        return end == word.c_str() + word.size()
+            && word.find_first_not_of("0123456789+-.eE") == std::string::npos;
+    };
+    // Reads one number, a word up to white space or the end of the input, or
+    // says on standard error which one could not be read and why.
+    bool at_start = true;
+    const auto read = [&shown, &to_number, &at_start](float& number, const char* ordinal) {
         std::string word;
         errno = 0; // a cause left by an earlier call is not this read's
-        const bool was_read = static_cast<bool>(std::cin >> word);
-        const char* reason = nullptr;
-        std::string refused; // the word, as the message shows it
+        // Windows editors may begin a text file with a byte-order mark. It
+        // counts only as the input's first bytes, before any white space.
+        const bool word_at_start
+            = std::exchange(at_start, false) && std::isspace(std::cin.peek()) == 0;
+        bool was_read = static_cast<bool>(std::cin >> word);
+        if (was_read && word_at_start && word.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+            word.erase(0, 3); // UTF-8's mark says nothing about the numbers
+            was_read = !word.empty() || static_cast<bool>(std::cin >> word);
+        }
+        std::string reason;
         if (std::ferror(stdin) != 0) {
             // cin is synchronised with C's stdio, so it reads through stdin,
             // whose error flag is set when a read failed and not at the end
@@ -56,25 +74,20 @@ int main()
             reason = std::strerror(ENOMEM);
         } else if (!was_read) {
             reason = "input ended";
+        } else if (word_at_start
+            && (word.compare(0, 2, "\xFF\xFE") == 0 || word.compare(0, 2, "\xFE\xFF") == 0)) {
+            // Two bytes a character: no word of it reads as a number.
+            reason = "the input is UTF-16 text";
+        } else if (!to_number(word, number)) {
+            reason = shown(word) + " is not a number";
+        } else if (std::isinf(number)) {
+            // Beyond the largest float. A number too small for one becomes
+            // zero or a subnormal, rounded as any other.
+            reason = shown(word) + " is out of range";
         } else {
-            char* end = nullptr;
-            number = std::strtof(word.c_str(), &end);
-            // Of these characters, strtof in the C locale reads just the
-            // decimal numbers: no hexadecimal, no "inf" or "nan".
-            if (end != word.c_str() + word.size()
-                || word.find_first_not_of("0123456789+-.eE") != std::string::npos) {
-                reason = "is not a number";
-            } else if (std::isinf(number)) {
-                // Beyond the largest float. A number too small for one
-                // becomes zero or a subnormal, rounded as any other.
-                reason = "is out of range";
-            } else {
-                return true;
-            }
-            refused = shown(word) + ' ';
+            return true;
         }
-        std::cerr << "average: cannot read the " << ordinal << " number: " << refused << reason
-                  << '\n';
+        std::cerr << "average: cannot read the " << ordinal << " number: " << reason << '\n';
         return false;
     };
     if (!read(unum1, "first") || !read(unum2, "second") || !read(unum3, "third")) {
