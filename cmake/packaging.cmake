@@ -1,7 +1,15 @@
-# What an install holds beside the program, and the packages that cpack makes
-# of it: on Linux, the manual page, the copyright and the changelog, packed as
-# a .tar.gz or (cpack -G DEB) a Debian package; on Windows, README.txt and
-# LICENSE.txt beside average.exe, packed as a .zip.
+# What an install holds beside the program, and the package that cpack makes
+# of it: on Windows, README.txt and LICENSE.txt beside average.exe, packed as
+# a .zip; elsewhere the manual page, LICENSE and NEWS.md, packed as a .tar.gz,
+# or with -DCPACK_GENERATOR=DEB the manual page and Debian's copyright and
+# changelog, packed as a Debian package.
+if(NOT CPACK_GENERATOR)
+    if(WIN32)
+        set(CPACK_GENERATOR ZIP)
+    else()
+        set(CPACK_GENERATOR TGZ)
+    endif()
+endif()
 
 # The authors have no mailbox for the package: the .invalid domain says so.
 set(AVERAGE_DEB_MAINTAINER "${copyright_holder} <average@authors.invalid>"
@@ -29,19 +37,21 @@ endif()
 set(saved_epoch "$ENV{SOURCE_DATE_EPOCH}")
 set(ENV{SOURCE_DATE_EPOCH} "${source_date_epoch}")
 string(TIMESTAMP source_date "%Y-%m-%d" UTC)
-string(TIMESTAMP source_date_rfc2822 "%a, %d %b %Y %H:%M:%S +0000" UTC)
 set(ENV{SOURCE_DATE_EPOCH} "${saved_epoch}")
 
-# The entry of this version in NEWS.md: the lines after its heading, up to
-# the next heading. It is the text of the release, and of the changelog.
+# The entry of this version in NEWS.md: its heading, which gives the date of
+# the release, and the lines after it up to the next heading. It is the text
+# of the release, and of the Debian changelog.
 file(READ "${PROJECT_SOURCE_DIR}/NEWS.md" news)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/NEWS.md")
-set(heading "\n## ${PROJECT_VERSION}\n")
-string(FIND "${news}" "${heading}" start)
-if(start EQUAL -1)
-    message(FATAL_ERROR "NEWS.md has no entry for version ${PROJECT_VERSION}, the version in project(): "
-                        "add one, headed \"## ${PROJECT_VERSION}\", that says what changed")
+string(REPLACE "." "\\." version_pattern "${PROJECT_VERSION}")
+string(REGEX MATCH "\n## ${version_pattern} \\(([0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9])\\)\n" heading "${news}")
+if(NOT heading)
+    message(FATAL_ERROR "NEWS.md has no entry for version ${PROJECT_VERSION}, the version in project(): add one, "
+                        "headed \"## ${PROJECT_VERSION} (YYYY-MM-DD)\" with its release date, that says what changed")
 endif()
+set(release_date "${CMAKE_MATCH_1}")
+string(FIND "${news}" "${heading}" start)
 string(LENGTH "${heading}" heading_length)
 math(EXPR start "${start} + ${heading_length}")
 string(SUBSTRING "${news}" ${start} -1 news_entry)
@@ -76,14 +86,17 @@ endfunction()
 if(WIN32)
     install_windows_text("${PROJECT_SOURCE_DIR}/doc/README-windows.txt" README.txt)
     install_windows_text("${PROJECT_SOURCE_DIR}/LICENSE" LICENSE.txt)
-    set(CPACK_GENERATOR ZIP)
 else()
     install_gzipped("${PROJECT_SOURCE_DIR}/doc/average.1.in" "${CMAKE_INSTALL_MANDIR}/man1")
+endif()
+if(CPACK_GENERATOR STREQUAL "DEB")
     # The entry in Debian's form: each item starts "  * ", each line after
-    # its first "    ".
+    # its first "    ", and the release date as Debian writes dates.
     string(REGEX REPLACE "(^|\n)- " "\\1* " changes "${news_entry}")
     string(REPLACE "\n" "\n  " changes "  ${changes}")
     string(REGEX REPLACE " +\n" "\n" changes "${changes}")
+    execute_process(COMMAND date -u -R -d "${release_date}" OUTPUT_VARIABLE release_date_rfc5322
+                    OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
     install_gzipped("${PROJECT_SOURCE_DIR}/cmake/debian/changelog.in" "${CMAKE_INSTALL_DOCDIR}")
     # Debian's machine-readable form of LICENSE: its text after the copyright
     # line, each line indented, and an empty one written as a point.
@@ -93,7 +106,8 @@ else()
     string(REPLACE "\n" "\n " licence " ${licence}")
     configure_file("${PROJECT_SOURCE_DIR}/cmake/debian/copyright.in" copyright @ONLY)
     install(FILES "${PROJECT_BINARY_DIR}/copyright" DESTINATION "${CMAKE_INSTALL_DOCDIR}")
-    set(CPACK_GENERATOR TGZ)
+elseif(NOT WIN32)
+    install(FILES "${PROJECT_SOURCE_DIR}/LICENSE" "${PROJECT_SOURCE_DIR}/NEWS.md" DESTINATION "${CMAKE_INSTALL_DOCDIR}")
 endif()
 
 set(CPACK_PACKAGE_VENDOR "${copyright_holder}")
