@@ -90,6 +90,17 @@ else()
     install_gzipped("${PROJECT_SOURCE_DIR}/doc/average.1.in" "${CMAKE_INSTALL_MANDIR}/man1")
 endif()
 if(CPACK_GENERATOR STREQUAL "DEB")
+    # Without these, the package fails late (file) or lacks its Depends
+    # (dpkg-shlibdeps).
+    find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
+    find_program(FILE_COMMAND file)
+    if(NOT DPKG_SHLIBDEPS OR NOT FILE_COMMAND)
+        message(FATAL_ERROR "The Debian package needs dpkg-shlibdeps and file (Debian's dpkg-dev and file)")
+    endif()
+    # Named as Debian names packages: name, version and architecture.
+    execute_process(COMMAND dpkg --print-architecture OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE
+                    OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+    set(CPACK_DEBIAN_FILE_NAME "average_${PROJECT_VERSION}_${CPACK_DEBIAN_PACKAGE_ARCHITECTURE}.deb")
     # The entry in Debian's form: each item starts "  * ", each line after
     # its first "    ", and the release date as Debian writes dates.
     string(REGEX REPLACE "(^|\n)- " "\\1* " changes "${news_entry}")
@@ -129,9 +140,17 @@ elseif(WIN32)
 else()
     string(TOLOWER "${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR}" platform)
 endif()
-set(CPACK_PACKAGE_FILE_NAME "average-${PROJECT_VERSION}-${platform}")
+set(package_name "average-${PROJECT_VERSION}-${platform}")
+set(CPACK_PACKAGE_FILE_NAME "${package_name}")
+# The package that cpack makes, for the tests that check it.
+if(CPACK_GENERATOR STREQUAL "DEB")
+    set(package_file "${PROJECT_BINARY_DIR}/${CPACK_DEBIAN_FILE_NAME}")
+elseif(CPACK_GENERATOR STREQUAL "ZIP")
+    set(package_file "${PROJECT_BINARY_DIR}/${package_name}.zip")
+elseif(CPACK_GENERATOR STREQUAL "TGZ")
+    set(package_file "${PROJECT_BINARY_DIR}/${package_name}.tar.gz")
+endif()
 
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${AVERAGE_DEB_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

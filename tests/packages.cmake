@@ -1,0 +1,95 @@
+# What the build installs, and the package that cpack makes of it, each
+# unpacked afresh and checked against a table of facts. The install is tested
+# with the rest; the package carries the label "package", for the test step
+# that follows the package step of its workflow.
+
+# unpacked(<tree> <from> <file>...): the test <tree>, which unpacks <from>
+# into the folder <tree> (see unpack.cmake) and checks that it holds just
+# those files. The facts of the tree need it.
+function(unpacked tree from)
+    add_test(NAME ${tree}
+             COMMAND "${CMAKE_COMMAND}" "-DFROM=${from}" "-DDIR=${CMAKE_CURRENT_BINARY_DIR}/${tree}"
+                     "-DFILES=${ARGN}" "-DCONFIG=$<CONFIG>" -P "${CMAKE_CURRENT_SOURCE_DIR}/unpack.cmake")
+    set_tests_properties(${tree} PROPERTIES FIXTURES_SETUP ${tree})
+endfunction()
+
+# fact(<tree> <name> <regex> <command>...): the command, run in the unpacked
+# tree, writes what the regex matches; with an empty regex, it succeeds.
+function(fact tree name regex)
+    add_test(NAME ${tree}.${name} COMMAND ${ARGN} WORKING_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}/${tree}")
+    set_tests_properties(${tree}.${name} PROPERTIES FIXTURES_REQUIRED ${tree})
+    if(regex)
+        set_tests_properties(${tree}.${name} PROPERTIES PASS_REGULAR_EXPRESSION "${regex}")
+    endif()
+endfunction()
+
+set(program "${CMAKE_INSTALL_BINDIR}/average${CMAKE_EXECUTABLE_SUFFIX}")
+if(WIN32)
+    set(installed "${program}" "${CMAKE_INSTALL_BINDIR}/LICENSE.txt" "${CMAKE_INSTALL_BINDIR}/README.txt")
+elseif(package_file MATCHES "\\.deb$")
+    set(installed "${program}" share/man/man1/average.1.gz share/doc/average/copyright
+                  share/doc/average/changelog.gz)
+else()
+    set(installed "${program}" share/man/man1/average.1.gz share/doc/average/LICENSE share/doc/average/NEWS.md)
+endif()
+
+unpacked(install "${CMAKE_BINARY_DIR}" ${installed})
+program_test(installed STDIN "1 2 3" STDOUT "${result}2\n" PROGRAM "${CMAKE_CURRENT_BINARY_DIR}/install/${program}")
+set_tests_properties(program.installed PROPERTIES FIXTURES_REQUIRED install)
+if(NOT msvc_dialect AND NOT APPLE)
+    fact(install stripped "no symbols" "${CMAKE_NM}" "${program}")
+endif()
+
+if(NOT package_file OR NOT (WIN32 OR CMAKE_SYSTEM_NAME STREQUAL "Linux"))
+    return()
+endif()
+# The package holds the install in one folder: usr in a Debian package, one
+# named like the package in a .tar.gz or .zip.
+if(package_file MATCHES "\\.deb$")
+    set(root usr)
+else()
+    set(root "${package_name}")
+endif()
+list(TRANSFORM installed PREPEND "${root}/" OUTPUT_VARIABLE packed)
+unpacked(package "${package_file}" ${packed})
+set(program "${root}/${program}")
+
+if(WIN32)
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+        set(format pei-i386)
+    else()
+        set(format pei-x86-64)
+    endif()
+    # A console program with ASLR and DEP that needs only DLLs every Windows
+    # has, and texts with Windows line ends.
+    set(headers "${CMAKE_OBJDUMP}" -p "${program}")
+    fact(package pe_format "file format ${format}\n" ${headers})
+    fact(package console "\nSubsystem\t+[0-9]+\t\\(Windows CUI\\)\n" ${headers})
+    fact(package aslr "\tDYNAMIC_BASE\n" ${headers})
+    fact(package dep "\tNX_COMPAT\n" ${headers})
+    fact(package dlls "^(\tDLL Name: (KERNEL32|msvcrt)\\.dll\n)+$"
+         sh -c "\"${CMAKE_OBJDUMP}\" -p \"${program}\" | grep 'DLL Name'")
+    fact(package crlf "^[^\n]*/README.txt: +ASCII text, with CRLF line terminators\n[^\n]*/LICENSE.txt: +ASCII text, with CRLF line terminators\n$"
+         file "${root}/README.txt" "${root}/LICENSE.txt")
+else()
+    program_test(packaged STDIN "1 2 3" STDOUT "${result}2\n" PROGRAM "${CMAKE_CURRENT_BINARY_DIR}/package/${program}")
+    set_tests_properties(program.packaged PROPERTIES FIXTURES_REQUIRED package LABELS package)
+    # Hardened as Debian's hardening=+all builds its packages: loaded at a
+    # random address, with full RELRO, and compiled with stack canaries and
+    # _FORTIFY_SOURCE, which the objects and the compile commands show.
+    fact(package pie "Type: +DYN \\(Position-Independent Executable file\\)" "${CMAKE_READELF}" -hW "${program}")
+    fact(package relro "GNU_RELRO" "${CMAKE_READELF}" -lW "${program}")
+    fact(package bind_now "\\(FLAGS_1\\) +Flags: NOW PIE" "${CMAKE_READELF}" -dW "${program}")
+    fact(package canaries "__stack_chk_fail" "${CMAKE_NM}" -u "$<TARGET_OBJECTS:average>")
+    fact(package fortified " -D_FORTIFY_SOURCE=2 [^\n]* -c [^\n]*/src/main\\.cpp\""
+         "${CMAKE_COMMAND}" -E cat "${CMAKE_BINARY_DIR}/compile_commands.json")
+    if(package_file MATCHES "\\.deb$")
+        fact(package lintian "" lintian --fail-on error,warning "${package_file}")
+    else()
+        fact(package static_pie "static-pie linked, [^\n]*, stripped\n" file -b "${program}")
+    endif()
+endif()
+
+get_property(tests DIRECTORY PROPERTY TESTS)
+list(FILTER tests INCLUDE REGEX "^package")
+set_tests_properties(${tests} PROPERTIES LABELS package)
