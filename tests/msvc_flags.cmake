@@ -1,0 +1,40 @@
+# Checks the compile commands (COMMANDS, a compile_commands.json) of a build
+# in MSVC's dialect with warnings as errors: every compile, GoogleTest's too,
+# uses one C runtime; this project's own, those of files in SOURCE_DIR, get
+# /W4 and -WX and no flag of GCC's dialect; GoogleTest's, which give
+# themselves -WX, get /WX- after it, so that a warning that a newer compiler
+# finds in GoogleTest does not stop the build. Resource compiles are passed
+# over.
+cmake_policy(VERSION 3.25)
+file(READ "${COMMANDS}" compiles)
+string(JSON last LENGTH "${compiles}")
+math(EXPR last "${last} - 1")
+set(runtimes "")
+set(failures "")
+foreach(i RANGE ${last})
+    string(JSON command GET "${compiles}" ${i} command)
+    string(JSON file GET "${compiles}" ${i} file)
+    if(NOT file MATCHES "\\.(c|cc|cpp)$")
+        continue()
+    endif()
+    string(REGEX MATCH " [-/]M[DT]d? " runtime "${command}")
+    list(APPEND runtimes "${runtime}")
+    string(FIND "${file}" "${SOURCE_DIR}/" ours)
+    if(NOT ours EQUAL 0)
+        if(NOT command MATCHES " -WX .* /WX- ")
+            string(APPEND failures "GoogleTest's -WX is not undone by a /WX- after it: ${command}\n")
+        endif()
+    elseif(NOT command MATCHES " /W4 .* -WX " OR command MATCHES "/WX-")
+        string(APPEND failures "warnings are not /W4 and errors: ${command}\n")
+    elseif(command MATCHES " -(W[a-z]|m[a-z0-9]|f[a-z]|std=|static)[^ ]*")
+        string(APPEND failures "${CMAKE_MATCH_0} is a flag of GCC's dialect: ${command}\n")
+    endif()
+endforeach()
+list(REMOVE_DUPLICATES runtimes)
+list(LENGTH runtimes count)
+if(NOT count EQUAL 1 OR NOT runtimes)
+    string(APPEND failures "the compiles use these C runtimes, not one: [${runtimes}]\n")
+endif()
+if(failures)
+    message(FATAL_ERROR "${failures}")
+endif()
