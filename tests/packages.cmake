@@ -1,7 +1,7 @@
 # What the build installs, and the package that cpack makes of it, each
-# unpacked afresh and checked against a table of facts. The install is tested
-# with the rest; the package carries the label "package", for the test step
-# that follows the package step of its workflow.
+# unpacked afresh and checked against a table of facts. Each test carries the
+# name of its tree as a label: the tests labelled "package" are left for the
+# test step that follows the package step of its workflow.
 
 # unpacked(<tree> <from> <file>...): the test <tree>, which unpacks <from>
 # into the folder <tree> (see unpack.cmake) and checks that it holds just
@@ -10,14 +10,14 @@ function(unpacked tree from)
     add_test(NAME ${tree}
              COMMAND "${CMAKE_COMMAND}" "-DFROM=${from}" "-DDIR=${CMAKE_CURRENT_BINARY_DIR}/${tree}"
                      "-DFILES=${ARGN}" "-DCONFIG=$<CONFIG>" -P "${CMAKE_CURRENT_SOURCE_DIR}/unpack.cmake")
-    set_tests_properties(${tree} PROPERTIES FIXTURES_SETUP ${tree})
+    set_tests_properties(${tree} PROPERTIES FIXTURES_SETUP ${tree} LABELS ${tree})
 endfunction()
 
 # fact(<tree> <name> <regex> <command>...): the command, run in the unpacked
 # tree, writes what the regex matches; with an empty regex, it succeeds.
 function(fact tree name regex)
     add_test(NAME ${tree}.${name} COMMAND ${ARGN} WORKING_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}/${tree}")
-    set_tests_properties(${tree}.${name} PROPERTIES FIXTURES_REQUIRED ${tree})
+    set_tests_properties(${tree}.${name} PROPERTIES FIXTURES_REQUIRED ${tree} LABELS ${tree})
     if(regex)
         set_tests_properties(${tree}.${name} PROPERTIES PASS_REGULAR_EXPRESSION "${regex}")
     endif()
@@ -35,7 +35,7 @@ endif()
 
 unpacked(install "${CMAKE_BINARY_DIR}" ${installed})
 program_test(installed STDIN "1 2 3" STDOUT "${result}2\n" PROGRAM "${CMAKE_CURRENT_BINARY_DIR}/install/${program}")
-set_tests_properties(program.installed PROPERTIES FIXTURES_REQUIRED install)
+set_tests_properties(program.installed PROPERTIES FIXTURES_REQUIRED install LABELS install)
 if(NOT msvc_dialect AND NOT APPLE)
     fact(install stripped "no symbols" "${CMAKE_NM}" "${program}")
 endif()
@@ -89,7 +89,3 @@ else()
         fact(package static_pie "static-pie linked, [^\n]*, stripped\n" file -b "${program}")
     endif()
 endif()
-
-get_property(tests DIRECTORY PROPERTY TESTS)
-list(FILTER tests INCLUDE REGEX "^package")
-set_tests_properties(${tests} PROPERTIES LABELS package)
