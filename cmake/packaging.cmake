@@ -40,15 +40,17 @@ string(TIMESTAMP source_date "%Y-%m-%d" UTC)
 set(ENV{SOURCE_DATE_EPOCH} "${saved_epoch}")
 
 # The entry of this version in NEWS.md: its heading, which gives the date of
-# the release, and the lines after it up to the next heading. It is the text
-# of the release, and of the Debian changelog.
+# the release or says that it is unreleased, and the lines after it up to the
+# next heading. It is the text of the release, and of the Debian changelog.
 file(READ "${PROJECT_SOURCE_DIR}/NEWS.md" news)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/NEWS.md")
 string(REPLACE "." "\\." version_pattern "${PROJECT_VERSION}")
-string(REGEX MATCH "\n## ${version_pattern} \\(([0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9])\\)\n" heading "${news}")
+string(REGEX MATCH "\n## ${version_pattern} \\(([0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]|unreleased)\\)\n"
+       heading "${news}")
 if(NOT heading)
     message(FATAL_ERROR "NEWS.md has no entry for version ${PROJECT_VERSION}, the version in project(): add one, "
-                        "headed \"## ${PROJECT_VERSION} (YYYY-MM-DD)\" with its release date, that says what changed")
+                        "headed \"## ${PROJECT_VERSION} (unreleased)\" until its release date is set, "
+                        "that says what changed")
 endif()
 set(release_date "${CMAKE_MATCH_1}")
 string(FIND "${news}" "${heading}" start)
@@ -102,10 +104,16 @@ if(CPACK_GENERATOR STREQUAL "DEB")
                     OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
     set(CPACK_DEBIAN_FILE_NAME "average_${PROJECT_VERSION}_${CPACK_DEBIAN_PACKAGE_ARCHITECTURE}.deb")
     # The entry in Debian's form: each item starts "  * ", each line after
-    # its first "    ", and the release date as Debian writes dates.
+    # its first "    ", and the release date as Debian writes dates. An
+    # unreleased version goes to Debian's UNRELEASED, dated by its sources.
     string(REGEX REPLACE "(^|\n)- " "\\1* " changes "${news_entry}")
     string(REPLACE "\n" "\n  " changes "  ${changes}")
     string(REGEX REPLACE " +\n" "\n" changes "${changes}")
+    set(distribution unstable)
+    if(release_date STREQUAL "unreleased")
+        set(distribution UNRELEASED)
+        set(release_date "@${source_date_epoch}")
+    endif()
     execute_process(COMMAND date -u -R -d "${release_date}" OUTPUT_VARIABLE release_date_rfc5322
                     OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
     install_gzipped("${PROJECT_SOURCE_DIR}/cmake/debian/changelog.in" "${CMAKE_INSTALL_DOCDIR}")
