@@ -93,10 +93,11 @@ endif()
 # The package's tests stand only once cpack has made the package, so that a
 # build's tests pass before anything is packed. The test presets that follow
 # a package step set AVERAGE_TEST_PACKAGE: there a missing package fails.
+# This goes into CTestCustom.cmake, which ctest reads before it runs them.
 get_property(tests DIRECTORY PROPERTY TESTS)
 list(FILTER tests INCLUDE REGEX "^(package|package\\..*|program\\.packaged)$")
-file(CONFIGURE OUTPUT "${CMAKE_BINARY_DIR}/CTestCustom.cmake" CONTENT [[
+string(CONFIGURE [[
 if(NOT EXISTS "@package_file@" AND NOT DEFINED ENV{AVERAGE_TEST_PACKAGE})
     list(APPEND CTEST_CUSTOM_TESTS_IGNORE @tests@)
 endif()
-]] @ONLY)
+]] ctest_custom @ONLY)
