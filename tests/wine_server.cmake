@@ -7,21 +7,21 @@
 # it, holding the standard streams they were given: so those are files here,
 # never ctest's pipes, or ctest would wait for them to close.
 set(log "$ENV{WINEPREFIX}/wine.log")
-# With QEMU set, the kernel refuses 32-bit x86 programs and Wine runs under
-# that emulator: qemu-i386 10 starts it in seconds, 7.2 in minutes.
-if(ACTION STREQUAL "start" AND QEMU)
-    execute_process(COMMAND "${QEMU}" --version OUTPUT_VARIABLE version ERROR_QUIET)
-    string(REGEX MATCH "[0-9]+\\.[0-9.]+" version "${version}")
-    if(NOT version OR version VERSION_LESS 10)
-        if(NOT version)
-            set(version missing)
-        endif()
-        message(FATAL_ERROR "This kernel refuses 32-bit x86 programs, so Wine must run under ${QEMU} 10 or newer, "
-                            "and ${QEMU} here is ${version}: install qemu-user 10 or newer; on Debian 12, from "
-                            "bookworm-backports, as README.md shows")
-    endif()
-endif()
 if(ACTION STREQUAL "start")
+    # With QEMU set, the kernel refuses 32-bit x86 programs and Wine runs under
+    # that emulator: qemu-i386 10 starts it in seconds, 7.2 in minutes.
+    if(QEMU)
+        execute_process(COMMAND "${QEMU}" --version OUTPUT_VARIABLE version ERROR_QUIET)
+        string(REGEX MATCH "[0-9]+\\.[0-9.]+" version "${version}")
+        if(NOT version OR version VERSION_LESS 10)
+            if(NOT version)
+                set(version missing)
+            endif()
+            message(FATAL_ERROR "This kernel refuses 32-bit x86 programs, so Wine must run under ${QEMU} 10 or "
+                                "newer, and ${QEMU} here is ${version}: install qemu-user 10 or newer; on Debian "
+                                "12, from bookworm-backports, as README.md shows")
+        endif()
+    endif()
     file(MAKE_DIRECTORY "$ENV{WINEPREFIX}")
     execute_process(COMMAND ${WINESERVER} -p ERROR_FILE "${log}" RESULT_VARIABLE server)
     # Status 2: a server for this prefix is running already.
