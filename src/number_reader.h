@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdio>
+#include <istream>
+#include <optional>
+#include <string>
+#include <variant>
+
+// A number read, or the reason that none could be.
+using NumberRead = std::variant<float, std::string>;
+
+// Reads decimal numbers from a stream, a word each: the characters up to
+// white space or the end of the input.
+class NumberReader {
+public:
+    // When input reads through a C stream, as std::cin reads through stdin,
+    // source names it: its error flag tells a failed read from the end of the
+    // input, and errno then says why.
+    explicit NumberReader(std::istream& input, std::FILE* source = nullptr);
+
+    NumberRead read();
+
+private:
+    std::optional<std::string> next_word();
+    bool read_failed() const;
+    std::string failure() const;
+    static NumberRead to_number(const std::string& word);
+    static std::string shown(const std::string& word);
+
+    std::istream& input_;
+    std::FILE* source_;
+    bool at_start_ = true;
+};
