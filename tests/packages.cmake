@@ -1,7 +1,6 @@
 # What the build installs, and the package that cpack makes of it, each
 # unpacked afresh and checked against a table of facts. Each test carries the
-# name of its tree as a label: the tests labelled "package" are left for the
-# test step that follows the package step of its workflow.
+# name of its tree as a label.
 
 # unpacked(<tree> <from> <file>...): the test <tree>, which unpacks <from>
 # into the folder <tree> (see unpack.cmake) and checks that it holds just
@@ -91,13 +90,8 @@ else()
 endif()
 
 # The package's tests stand only once cpack has made the package, so that a
-# build's tests pass before anything is packed. The test presets that follow
-# a package step set AVERAGE_TEST_PACKAGE: there a missing package fails.
-# This goes into CTestCustom.cmake, which ctest reads before it runs them.
+# build's tests pass before anything is packed. This goes into
+# CTestCustom.cmake, which ctest reads before it runs them.
 get_property(tests DIRECTORY PROPERTY TESTS)
 list(FILTER tests INCLUDE REGEX "^(package|package\\..*|program\\.packaged)$")
-string(CONFIGURE [[
-if(NOT EXISTS "@package_file@" AND NOT DEFINED ENV{AVERAGE_TEST_PACKAGE})
-    list(APPEND CTEST_CUSTOM_TESTS_IGNORE @tests@)
-endif()
-]] ctest_custom @ONLY)
+string(APPEND ctest_custom "if(NOT EXISTS \"${package_file}\")\n    list(APPEND CTEST_CUSTOM_TESTS_IGNORE ${tests})\nendif()\n")
