@@ -72,22 +72,46 @@ function(install_gzipped template destination)
     install(FILES "${output}" DESTINATION "${destination}")
 endfunction()
 
-# Installs a text beside the program for Windows readers: with CR LF line
-# ends, and otherwise as it is.
-function(install_windows_text text name)
-    file(READ "${text}" content)
+# Installs a text for Windows readers, with CR LF line ends.
+function(install_windows_text name content)
     string(REPLACE "\n" "\r\n" content "${content}")
     file(WRITE "${PROJECT_BINARY_DIR}/${name}" "${content}")
-    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${text}")
     install(FILES "${PROJECT_BINARY_DIR}/${name}" DESTINATION "${CMAKE_INSTALL_BINDIR}")
 endfunction()
 
+set(manual "${PROJECT_SOURCE_DIR}/doc/average.1.in")
 if(WIN32)
-    install_windows_text("${PROJECT_SOURCE_DIR}/doc/README-windows.txt" README.txt)
-    install_windows_text("${PROJECT_SOURCE_DIR}/LICENSE" LICENSE.txt)
+    # README.txt lists the messages as the manual page does: the list, each
+    # message on a line of its own and what it means indented below it, and
+    # the paragraph after it; bold "like this", italics <like this>.
+    set(readme "${PROJECT_SOURCE_DIR}/doc/README-windows.txt.in")
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${manual}" "${readme}" "${PROJECT_SOURCE_DIR}/LICENSE")
+    file(READ "${manual}" page)
+    string(REGEX REPLACE ".*\n\\.SH DIAGNOSTICS\n([^.][^\n]*\n)*\\.TP\n" "" page "${page}")
+    string(REGEX REPLACE "\n\\.SH .*" "" page "${page}")
+    string(FIND "${page}" "\n.PP\n" list_end)
+    if(list_end EQUAL -1)
+        message(FATAL_ERROR "${manual}: DIAGNOSTICS is not a list of messages, .TP each, then a paragraph after .PP")
+    endif()
+    string(SUBSTRING "${page}" 0 ${list_end} list)
+    math(EXPR list_end "${list_end} + 5")
+    string(SUBSTRING "${page}" ${list_end} -1 after_list)
+    string(REGEX REPLACE "\n([^.])" "\n        \\1" list "\n${list}")
+    string(REGEX REPLACE "\n\\.PD[^\n]*" "" list "${list}")
+    string(REGEX REPLACE "\n(\\.TP\n)?\\.B \"([^\n]*)\"" "\n    \\2" diagnostics "${list}\n\n${after_list}")
+    string(REGEX REPLACE "\\\\fI([^\\\\]*)\\\\f[PR]" "<\\1>" diagnostics "${diagnostics}")
+    string(REGEX REPLACE "\\\\fB([^\\\\]*)\\\\fR" "\"\\1\"" diagnostics "${diagnostics}")
+    string(REPLACE "\\(dq" "\"" diagnostics "${diagnostics}")
+    string(REGEX REPLACE "^\n" "" diagnostics "${diagnostics}")
+    file(READ "${readme}" readme)
+    string(CONFIGURE "${readme}" readme @ONLY)
+    install_windows_text(README.txt "${readme}")
+    file(READ "${PROJECT_SOURCE_DIR}/LICENSE" licence)
+    install_windows_text(LICENSE.txt "${licence}")
 else()
-    install_gzipped("${PROJECT_SOURCE_DIR}/doc/average.1.in" "${CMAKE_INSTALL_MANDIR}/man1")
+    install_gzipped("${manual}" "${CMAKE_INSTALL_MANDIR}/man1")
 endif()
+
 if(CPACK_GENERATOR STREQUAL "DEB")
     # Without these, the package fails late (file) or lacks its Depends
     # (dpkg-shlibdeps).
