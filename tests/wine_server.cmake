@@ -27,7 +27,7 @@ if(ACTION STREQUAL "start")
     # Status 2: a server for this prefix is running already.
     if(server MATCHES "^[02]$")
         # The first program run sets up the prefix, printing messages as it does.
-        execute_process(COMMAND ${WINE} ${FIRST_RUN} INPUT_FILE /dev/null OUTPUT_FILE /dev/null
+        execute_process(COMMAND ${WINE} hostname INPUT_FILE /dev/null OUTPUT_FILE /dev/null
                         ERROR_FILE "${log}" RESULT_VARIABLE first_run)
     endif()
     if(NOT server MATCHES "^[02]$" OR NOT first_run EQUAL 0)
