@@ -42,20 +42,16 @@ set(ENV{SOURCE_DATE_EPOCH} "${saved_epoch}")
 file(READ "${PROJECT_SOURCE_DIR}/NEWS.md" news)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/NEWS.md")
 string(REPLACE "." "\\." version_pattern "${PROJECT_VERSION}")
-string(REGEX MATCH "\n## ${version_pattern} \\(([0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]|unreleased)\\)\n"
-       heading "${news}")
-if(NOT heading)
+string(REGEX MATCH "\n## ${version_pattern} \\(([0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]|unreleased)\\)\n(.*)"
+       news_entry "${news}")
+if(NOT news_entry)
     message(FATAL_ERROR "NEWS.md has no entry for version ${PROJECT_VERSION}, the version in project(): add one, "
                         "headed \"## ${PROJECT_VERSION} (unreleased)\" until its release date is set, "
                         "that says what changed")
 endif()
 set(release_date "${CMAKE_MATCH_1}")
-string(FIND "${news}" "${heading}" start)
-string(LENGTH "${heading}" heading_length)
-math(EXPR start "${start} + ${heading_length}")
-string(SUBSTRING "${news}" ${start} -1 news_entry)
-string(FIND "${news_entry}" "\n## " end)
-string(SUBSTRING "${news_entry}" 0 ${end} news_entry)
+string(FIND "${CMAKE_MATCH_2}" "\n## " end)
+string(SUBSTRING "${CMAKE_MATCH_2}" 0 ${end} news_entry)
 string(STRIP "${news_entry}" news_entry)
 file(WRITE "${PROJECT_BINARY_DIR}/release-notes.md" "${news_entry}\n")
 
