@@ -1,15 +1,19 @@
 # What the build installs, and the package that cpack makes of it, each
 # unpacked afresh and checked against a table of facts: those of every
 # package, and those of the hardening and static linking that AVERAGE_HARDEN
-# and AVERAGE_STATIC give. Each test carries the name of its tree as a label.
+# and AVERAGE_STATIC give. The package must hold what the build installs,
+# byte for byte, or it was made from an older build. Each test carries the
+# name of its tree as a label.
 
-# unpacked(<tree> <from> <file>...): the test <tree>, which unpacks <from>
-# into the folder <tree> (see unpack.cmake) and checks that it holds just
-# those files. The facts of the tree need it.
-function(unpacked tree from)
+# unpacked(<tree> <from> <root> <file>...): the test <tree>, which unpacks
+# <from> into the folder <tree> and checks that it holds just those files,
+# in the folder <root> if that is not empty (see unpack.cmake). The facts of
+# the tree need it.
+function(unpacked tree from root)
     add_test(NAME ${tree}
-             COMMAND "${CMAKE_COMMAND}" "-DFROM=${from}" "-DDIR=${CMAKE_CURRENT_BINARY_DIR}/${tree}"
-                     "-DFILES=${ARGN}" "-DCONFIG=$<CONFIG>" -P "${CMAKE_CURRENT_SOURCE_DIR}/unpack.cmake")
+             COMMAND "${CMAKE_COMMAND}" "-DFROM=${from}" "-DDIR=${CMAKE_CURRENT_BINARY_DIR}/${tree}" "-DROOT=${root}"
+                     "-DFILES=${ARGN}" "-DINSTALLED=${CMAKE_CURRENT_BINARY_DIR}/install" "-DCONFIG=$<CONFIG>"
+                     "-DSOURCE_DATE_EPOCH=${source_date_epoch}" -P "${CMAKE_CURRENT_SOURCE_DIR}/unpack.cmake")
     set_tests_properties(${tree} PROPERTIES FIXTURES_SETUP ${tree} LABELS ${tree})
 endfunction()
 
@@ -35,7 +39,7 @@ endif()
 
 list(TRANSFORM installed REPLACE "^\\./" "") # Windows programs go to the top: "./average.exe"
 list(GET installed 0 program)
-unpacked(install "${CMAKE_BINARY_DIR}" ${installed})
+unpacked(install "${CMAKE_BINARY_DIR}" "" ${installed})
 program_test(installed STDIN "1 2 3" STDOUT "${result}2\n" PROGRAM "${CMAKE_CURRENT_BINARY_DIR}/install/${program}")
 set_tests_properties(program.installed PROPERTIES FIXTURES_REQUIRED install LABELS install)
 if(NOT msvc_dialect AND NOT APPLE)
@@ -52,8 +56,8 @@ if(package_file MATCHES "\\.deb$")
 else()
     set(root "${package_name}")
 endif()
-list(TRANSFORM installed PREPEND "${root}/" OUTPUT_VARIABLE packed)
-unpacked(package "${package_file}" ${packed})
+unpacked(package "${package_file}" "${root}" ${installed})
+set_tests_properties(package PROPERTIES FIXTURES_REQUIRED install)
 set(program "${root}/${program}")
 
 if(WIN32)
