@@ -5,8 +5,6 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
-#include <string>
-#include <variant>
 
 int main()
 {
@@ -14,30 +12,29 @@ int main()
     float unum1 = 0;
     float unum2 = 0;
     float unum3 = 0;
-
-    std::string failure;
-    NumberReader Input1(std::cin, stdin);
-    const auto read = [&Input1, &failure](float& number, const char* ordinal) {
-        const NumberRead result = Input1.read();
-        if (const auto* reason = std::get_if<std::string>(&result)) {
-            failure = std::string("cannot read the ") + ordinal + " number: " + *reason;
-            return false;
-        }
-        number = *std::get_if<float>(&result);
-        return true;
+    const auto failed = [](const char* what, const auto& reason) {
+        std::cerr << "average: cannot " << what << ": " << reason << '\n';
+        return 1;
     };
-    // A failed write's cause is taken from errno at once, before anything
-    // else can change it. The prompt is flushed here rather than by the
-    // first read, so that its failure is seen while errno still holds it.
+    // The prompt is flushed here, not by the first read, so that a failed
+    // write is seen while errno holds its cause, if the write gave one.
+    errno = 0;
     if (!(std::cout << "Please input three numbers to average: " << std::flush)) {
-        failure = std::string("cannot write the prompt: ") + std::strerror(errno);
-    } else if (read(unum1, "first") && read(unum2, "second") && read(unum3, "third")
-        && !(std::cout << "Average: " << Stats1.average(unum1, unum2, unum3) << std::endl)) {
-        failure = std::string("cannot write the result: ") + std::strerror(errno);
+        return failed("write the prompt", errno != 0 ? std::strerror(errno) : "write error");
     }
-    if (failure.empty()) {
-        return 0;
+    NumberReader Input1(std::cin, stdin);
+    if (const auto reason = Input1.read(unum1)) {
+        return failed("read the first number", *reason);
     }
-    std::cerr << "average: " << failure << '\n';
-    return 1;
+    if (const auto reason = Input1.read(unum2)) {
+        return failed("read the second number", *reason);
+    }
+    if (const auto reason = Input1.read(unum3)) {
+        return failed("read the third number", *reason);
+    }
+    errno = 0;
+    if (!(std::cout << "Average: " << Stats1.average(unum1, unum2, unum3) << std::endl)) {
+        return failed("write the result", errno != 0 ? std::strerror(errno) : "write error");
+    }
+    return 0;
 }

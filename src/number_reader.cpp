@@ -15,7 +15,7 @@ NumberReader::NumberReader(std::istream& input, std::FILE* source)
 {
 }
 
-NumberRead NumberReader::read()
+std::optional<std::string> NumberReader::read(float& number)
 {
     errno = 0; // a cause left by an earlier call is not this read's
     // Windows editors may begin a text file with a byte-order mark. It counts
@@ -36,7 +36,7 @@ NumberRead NumberReader::read()
         // Two bytes a character: no word of it reads as a number.
         return "the input is UTF-16 text";
     }
-    return to_number(*word);
+    return to_number(*word, number);
 }
 
 // The next word, or nothing when the input ended or reading it failed.
@@ -66,20 +66,21 @@ std::string NumberReader::failure() const
 // A number is a word that strtof reads whole, so every C++ library reads the
 // same. Of these characters, strtof in the C locale reads just the decimal
 // numbers: no hexadecimal, no "inf" or "nan".
-NumberRead NumberReader::to_number(const std::string& word)
+std::optional<std::string> NumberReader::to_number(const std::string& word, float& number)
 {
     char* end = nullptr;
-    const float number = std::strtof(word.c_str(), &end);
+    const float value = std::strtof(word.c_str(), &end);
     if (end != word.c_str() + word.size()
         || word.find_first_not_of("0123456789+-.eE") != std::string::npos) {
         return shown(word) + " is not a number";
     }
-    if (std::isinf(number)) {
+    if (std::isinf(value)) {
         // Beyond the largest float. A number too small for one becomes zero
         // or a subnormal, rounded as any other.
         return shown(word) + " is out of range";
     }
-    return number;
+    number = value;
+    return std::nullopt;
 }
 
 // A word as a message shows it: quoted, cut short and printable, so that the

@@ -4,10 +4,6 @@
 #include <istream>
 #include <optional>
 #include <string>
-#include <variant>
-
-// A number read, or the reason that none could be.
-using NumberRead = std::variant<float, std::string>;
 
 // Reads decimal numbers from a stream, a word each: the characters up to
 // white space or the end of the input.
@@ -18,13 +14,14 @@ public:
     // input, and errno then says why.
     explicit NumberReader(std::istream& input, std::FILE* source = nullptr);
 
-    NumberRead read();
+    // Reads the next number into number, or says why none could be read.
+    std::optional<std::string> read(float& number);
 
 private:
     std::optional<std::string> next_word();
     bool read_failed() const;
     std::string failure() const;
-    static NumberRead to_number(const std::string& word);
+    static std::optional<std::string> to_number(const std::string& word, float& number);
     static std::string shown(const std::string& word);
 
     std::istream& input_;

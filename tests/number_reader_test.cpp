@@ -41,11 +41,11 @@ std::string reads_of(const std::string& input)
     NumberReader reader(stream);
     std::vector<float> numbers;
     while (numbers.size() < 3) {
-        const NumberRead read = reader.read();
-        if (const auto* reason = std::get_if<std::string>(&read)) {
+        float number = 0;
+        if (const auto reason = reader.read(number)) {
             return described(numbers, *reason);
         }
-        numbers.push_back(*std::get_if<float>(&read));
+        numbers.push_back(number);
     }
     return described(numbers, "");
 }
@@ -150,9 +150,8 @@ TEST(NumberReader, SaysWhenMemoryRanOut)
     OutOfMemory buffer;
     std::istream input(&buffer);
     NumberReader reader(input);
-    const NumberRead read = reader.read();
-    ASSERT_TRUE(std::holds_alternative<std::string>(read));
-    EXPECT_EQ(*std::get_if<std::string>(&read), std::strerror(ENOMEM));
+    float number = 0;
+    EXPECT_EQ(reader.read(number), std::strerror(ENOMEM));
 }
 
 } // namespace
