@@ -19,7 +19,7 @@ if(ACTION STREQUAL "start")
             endif()
             message(FATAL_ERROR "This kernel refuses 32-bit x86 programs, so Wine must run under ${QEMU} 10 or "
                                 "newer, and ${QEMU} here is ${version}: install qemu-user 10 or newer; on Debian "
-                                "12, from bookworm-backports, as README.md shows")
+                                "12, from bookworm-backports, as HACKING.md shows")
         endif()
     endif()
     file(MAKE_DIRECTORY "$ENV{WINEPREFIX}")
